@@ -1,0 +1,50 @@
+# Windows build: launcher.exe, the stand-in tools, and the tests that run the
+# real executable under Wine.
+
+# Small, static and reproducible: no debug info, no link timestamp; only
+# Windows' own DLLs at run time; loadable from XP (5.1) on.
+set(LAUNCHER_LINK_OPTIONS -static -s -mwindows -Wl,--gc-sections
+  -Wl,--no-insert-timestamp)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  list(APPEND LAUNCHER_LINK_OPTIONS
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,1
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,1)
+endif()
+
+add_executable(launcher
+  launcher/main.cpp
+  platform/windows/desktop_folder.cpp
+  platform/windows/file.cpp
+  platform/windows/message_box.cpp
+  platform/windows/module.cpp
+  platform/windows/process.cpp
+  platform/windows/terminate_handler.cpp
+  platform/windows/unhandled_filter.cpp
+  platform/windows/version.cpp)
+# SHGetFolderPathA from SHFolder.dll, which every Windows from XP on has.
+target_link_libraries(launcher PRIVATE launcher_core shfolder shell32 user32)
+target_link_options(launcher PRIVATE ${LAUNCHER_LINK_OPTIONS})
+
+# Stand-ins for cmdkey (a console tool) and mstsc (a GUI program): they
+# record how they were started, so the tests can see it.
+add_executable(standin_cmdkey tests/wine/standin.c)
+set_target_properties(standin_cmdkey PROPERTIES OUTPUT_NAME cmdkey
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+add_executable(standin_mstsc tests/wine/standin.c)
+set_target_properties(standin_mstsc PROPERTIES OUTPUT_NAME mstsc WIN32_EXECUTABLE ON
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+foreach(standin standin_cmdkey standin_mstsc)
+  target_link_options(${standin} PRIVATE -static -s)
+endforeach()
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(WINE_TEST_ENV
+  "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
+  "STANDIN_DIR=${CMAKE_BINARY_DIR}/standins"
+  "WINE_TEST_PREFIX=${CMAKE_BINARY_DIR}/wine-prefix")
+foreach(area launch_name)
+  add_test(NAME wine_${area}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/test_${area}.py)
+  set_tests_properties(wine_${area} PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}"
+    RESOURCE_LOCK wine_prefix TIMEOUT 900 SKIP_RETURN_CODE 77)
+endforeach()

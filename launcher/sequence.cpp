@@ -1,0 +1,62 @@
+/*
+ * sequence.cpp: the program from start to exit. One straight line: every
+ * step ends before the next begins, and every tool started is awaited.
+ */
+#include "launcher.h"
+
+#include "../platform/platform.h"
+#include "../profiles/profiles.h"
+#include "../rdpfile/rdpfile.h"
+#include "../syscmd/syscmd.h"
+
+#include <cstdio>
+
+LaunchRecord Launch;
+unsigned WindowsMajorVersion = 0;
+
+void StartClient()
+{
+    RunHiddenAndWait("mstsc", "\"" + ConnectionFilePath() + "\"");
+}
+
+/* MB_OK | MB_ICONHAND | MB_TASKMODAL */
+static const unsigned ReportStyle = 0x2010;
+
+/* What the program shows for an error nothing caught; then it ends with
+ * exit code 1. */
+static void ReportUnhandledError(const char *errorClass, const std::string &message,
+                                 const void *address)
+{
+    OfferToSystemFilter(address);
+
+    char head[64];
+    std::snprintf(head, sizeof head, " at %08X.\r\n",
+                  (unsigned)OffsetInExecutable(address));
+    std::string text = std::string("Exception ") + errorClass + " in module " +
+                       CutToLaunchName(GetExecutablePath()) + head + message;
+    if (message.empty() || message.back() != '.')
+        text += '.';
+    text += "\r\n";
+    ShowMessageBox(text, "Application Error", ReportStyle);
+}
+
+int LauncherMain()
+{
+    WindowsMajorVersion = QueryWindowsMajorVersion();
+    try {
+        ParseLaunchName(CutToLaunchName(GetExecutablePath()));
+        ResolveProfile();
+        if (!ValidateLaunch()) {
+            ShowInfoMessage(InvalidNameText);
+            return 0;
+        }
+        HandOverCredentials();
+        WriteConnectionFile();
+        StartClient();
+        return 0;
+    } catch (const InOutError &error) {
+        ReportUnhandledError("EInOutError", InOutErrorMessage(error.ErrorNumber),
+                             error.Address);
+        return 1;
+    }
+}
