@@ -66,14 +66,16 @@ class StandinRun:
 
     @property
     def parameters(self):
-        """What follows the program's own name on its command line."""
+        """What follows the program's own name and the one blank the shell
+        puts after it on the command line."""
         cmd = self.command_line
         if cmd.startswith(b'"'):
             end = cmd.index(b'"', 1) + 1
         else:
             end = cmd.find(b" ")
             end = len(cmd) if end < 0 else end
-        return cmd[end:]
+        rest = cmd[end:]
+        return rest[1:] if rest.startswith(b" ") else rest
 
 
 @dataclass
