@@ -41,8 +41,11 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(WINE_TEST_ENV
   "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
   "STANDIN_DIR=${CMAKE_BINARY_DIR}/standins"
-  "WINE_TEST_PREFIX=${CMAKE_BINARY_DIR}/wine-prefix")
-foreach(area launch_name)
+  "WINE_TEST_PREFIX=${CMAKE_BINARY_DIR}/wine-prefix"
+  "LAUNCHER_HOST_A=${LAUNCHER_HOST_A}" "LAUNCHER_HOST_B=${LAUNCHER_HOST_B}"
+  "LAUNCHER_HOST_C=${LAUNCHER_HOST_C}" "LAUNCHER_HOST_D=${LAUNCHER_HOST_D}"
+  "LAUNCHER_HOST_E=${LAUNCHER_HOST_E}")
+foreach(area launch_name connection_file launch_sequence)
   add_test(NAME wine_${area}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/test_${area}.py)
   set_tests_properties(wine_${area} PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}"

@@ -24,7 +24,7 @@ SKIP = 77  # CTest's skip code for a machine that cannot run the executable
 
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
-PREFIX_STAMP = "launcher-test-prefix-v1"
+PREFIX_STAMP = "launcher-test-prefix-v2"
 
 
 def pe_is_64bit(path):
@@ -202,11 +202,14 @@ class WineSession:
             if os.path.islink(desktop):
                 os.unlink(desktop)
             os.makedirs(desktop, exist_ok=True)
-            # No debugger for UnhandledExceptionFilter to start; a relay
-            # trace of the message-box calls only.
+            # No debugger for UnhandledExceptionFilter to start (without a
+            # Debugger value Wine falls back to winedbg, so name one that does
+            # not exist); a relay trace of the message-box calls only.
             self._regedit(
                 "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\"
-                "CurrentVersion\\AeDebug]\r\n\"Debugger\"=-\r\n\r\n"
+                "CurrentVersion\\AeDebug]\r\n"
+                "\"Debugger\"=\"no-debugger-in-this-prefix.exe\"\r\n"
+                "\"Auto\"=\"1\"\r\n\r\n"
                 "[HKEY_CURRENT_USER\\Software\\Wine\\Debug]\r\n"
                 "\"RelayInclude\"=\"user32.MessageBoxExA;user32.MessageBoxA\"\r\n")
             self.wait_server()
