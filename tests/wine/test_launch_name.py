@@ -35,5 +35,27 @@ class InvalidLaunchNames(unittest.TestCase):
                 self.assertEqual(r.desktop, {}, "nothing may be written")
 
 
+class ValidLaunchNames(unittest.TestCase):
+    # (file name on disk, folder, user name and password cmdkey must get)
+    CASES = [
+        ("KALVORA_8_$ivanov$secret$.exe", "launch", b"/user:ivanov /pass:secret"),
+        ("KALVORA_8$ivanov$secret$ (1).exe", "launch", b"/user:ivanov /pass:secret"),
+        ("KALVORA_8$ivanov$secret$x$y.exe", "launch", b"/user:ivanov /pass:secret"),
+        ("KALVORA_8$u$p$.exe", "a$b$c$", b"/user:u /pass:p"),
+        ("KALVORA_JV$Пётр$Ёж-2026$.exe", "Загрузки",
+         "/user:Пётр /pass:Ёж-2026".encode("cp1251")),
+    ]
+
+    def test_accepted_names_go_on_with_their_fields(self):
+        for name, folder, credentials in self.CASES:
+            with self.subTest(name=name, folder=folder):
+                r = session().run(name, folder=folder)
+                self.assertEqual(r.exit_code, 0)
+                self.assertEqual(r.boxes, [])
+                self.assertEqual(len(r.standins), 3, r.standins)
+                self.assertTrue(r.standins[1].parameters.endswith(b" " + credentials),
+                                r.standins[1].parameters)
+
+
 if __name__ == "__main__":
     main()
