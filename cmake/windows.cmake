@@ -51,3 +51,15 @@ foreach(area launch_name connection_file launch_sequence)
   set_tests_properties(wine_${area} PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}"
     RESOURCE_LOCK wine_prefix TIMEOUT 900 SKIP_RETURN_CODE 77)
 endforeach()
+
+# Benchmark helpers (bench/run_benchmarks.py): a busy-polling wait to compare
+# the launcher's blocking wait with, and a program that does nothing.
+add_executable(bench_busy_wait EXCLUDE_FROM_ALL bench/busy_wait.c)
+add_executable(bench_do_nothing EXCLUDE_FROM_ALL bench/do_nothing.c)
+foreach(helper bench_busy_wait bench_do_nothing)
+  set_target_properties(${helper} PROPERTIES WIN32_EXECUTABLE ON
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  target_link_options(${helper} PRIVATE -static -s)
+endforeach()
+add_custom_target(bench DEPENDS launcher bench_busy_wait bench_do_nothing
+  standin_cmdkey standin_mstsc)
