@@ -11,8 +11,23 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,1)
 endif()
 
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# The icon is drawn by a script, so the repository holds its source, not
+# a binary; the output is the same bytes on every build.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/resources/launcher.ico
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/resources
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/resources/make_icon.py
+          ${CMAKE_BINARY_DIR}/resources/launcher.ico
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icon.py
+  COMMENT "Drawing the launcher icon")
+set_source_files_properties(resources/launcher.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/resources/launcher.ico)
+
 add_executable(launcher
   launcher/main.cpp
+  resources/launcher.rc
   platform/windows/desktop_folder.cpp
   platform/windows/file.cpp
   platform/windows/message_box.cpp
@@ -23,6 +38,7 @@ add_executable(launcher
   platform/windows/version.cpp)
 # SHGetFolderPathA from SHFolder.dll, which every Windows from XP on has.
 target_link_libraries(launcher PRIVATE launcher_core shfolder shell32 user32)
+target_include_directories(launcher PRIVATE ${CMAKE_BINARY_DIR}/resources)
 target_link_options(launcher PRIVATE ${LAUNCHER_LINK_OPTIONS})
 
 # Stand-ins for cmdkey (a console tool) and mstsc (a GUI program): they
@@ -37,7 +53,6 @@ foreach(standin standin_cmdkey standin_mstsc)
   target_link_options(${standin} PRIVATE -static -s)
 endforeach()
 
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(WINE_TEST_ENV
   "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
   "STANDIN_DIR=${CMAKE_BINARY_DIR}/standins"
@@ -63,3 +78,20 @@ foreach(helper bench_busy_wait bench_do_nothing)
 endforeach()
 add_custom_target(bench DEPENDS launcher bench_busy_wait bench_do_nothing
   standin_cmdkey standin_mstsc)
+
+# Build checks of the shipped 32-bit executable.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  foreach(check headers imports size resources)
+    add_test(NAME exe_${check}
+      COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py
+              ${check} $<TARGET_FILE:launcher>)
+  endforeach()
+  set(host_settings)
+  foreach(letter A B C D E)
+    list(APPEND host_settings "-DLAUNCHER_HOST_${letter}=${LAUNCHER_HOST_${letter}}")
+  endforeach()
+  add_test(NAME exe_reproducible
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_reproducible.py
+            ${CMAKE_SOURCE_DIR} $<TARGET_FILE:launcher> ${host_settings})
+  set_tests_properties(exe_reproducible PROPERTIES TIMEOUT 600)
+endif()

@@ -9,7 +9,8 @@
 #include "../rdpfile/rdpfile.h"
 #include "../syscmd/syscmd.h"
 
-#include <cstdio>
+#include <cstdint>
+
 
 LaunchRecord Launch;
 unsigned WindowsMajorVersion = 0;
@@ -17,6 +18,16 @@ unsigned WindowsMajorVersion = 0;
 void StartClient()
 {
     RunHiddenAndWait("mstsc", "\"" + ConnectionFilePath() + "\"");
+}
+
+/* Eight upper-case hexadecimal digits. (Formatted by hand: the C library's
+ * printf family would bring its whole floating-point formatter along.) */
+static std::string Hex8(std::uint32_t value)
+{
+    std::string digits(8, '0');
+    for (int i = 7; i >= 0; i--, value >>= 4)
+        digits[i] = "0123456789ABCDEF"[value & 0xF];
+    return digits;
 }
 
 /* MB_OK | MB_ICONHAND | MB_TASKMODAL */
@@ -29,11 +40,9 @@ static void ReportUnhandledError(const char *errorClass, const std::string &mess
 {
     OfferToSystemFilter(address);
 
-    char head[64];
-    std::snprintf(head, sizeof head, " at %08X.\r\n",
-                  (unsigned)OffsetInExecutable(address));
     std::string text = std::string("Exception ") + errorClass + " in module " +
-                       CutToLaunchName(GetExecutablePath()) + head + message;
+                       CutToLaunchName(GetExecutablePath()) + " at " +
+                       Hex8(OffsetInExecutable(address)) + ".\r\n" + message;
     if (message.empty() || message.back() != '.')
         text += '.';
     text += "\r\n";

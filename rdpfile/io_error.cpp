@@ -3,7 +3,6 @@
  */
 #include "rdpfile.h"
 
-#include <cstdio>
 
 [[noreturn]] __attribute__((noinline)) void RaiseInOutError(unsigned errorNumber)
 {
@@ -30,7 +29,5 @@ std::string InOutErrorMessage(unsigned errorNumber)
     for (const ErrorText &entry : ErrorTexts)
         if (entry.Number == errorNumber)
             return entry.Text;
-    char text[32];
-    std::snprintf(text, sizeof text, "I/O error %u", errorNumber);
-    return text;
+    return "I/O error " + std::to_string(errorNumber);
 }
