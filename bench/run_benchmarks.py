@@ -86,6 +86,8 @@ def main():
     print("full launch, instant stand-ins: %.3f s median of %d" % (w, RUNS))
     print("do-nothing program:             %.3f s median of %d" % (f, RUNS))
     print("ratio launch / do-nothing:      %.2f" % (w / f))
+    print("ratio per program started:      %.2f (a launch starts itself, cmdkey twice "
+          "and mstsc)" % (w / (4 * f)))
     print("CPU while a %d s client runs:    launcher %.3f s (%.3f s of it start-up), "
           "busy-polling wait %.3f s" % (CLIENT_SECONDS, launcher_cpu, idle_cpu, busy_cpu))
     print("CPU during the wait:            launcher %.3f s, busy-polling %.3f s" % (
