@@ -3,15 +3,25 @@ find_package(GTest REQUIRED)
 
 add_library(platform_fake STATIC platform/fake/fake_platform.cpp)
 
+# The administrators' tool: the launcher's own launch-name and profile code
+# behind a command line.
+add_library(copies_core STATIC
+  tools/copy_rows.cpp
+  tools/csv.cpp
+  tools/windows_1251.cpp)
+add_executable(make_copies tools/make_copies.cpp tools/ansi_code_page.cpp)
+target_link_libraries(make_copies PRIVATE copies_core launcher_core)
+
 add_executable(unit_tests
   tests/unit/launch_name_test.cpp
   tests/unit/profiles_test.cpp
   tests/unit/connection_file_test.cpp
   tests/unit/launch_sequence_test.cpp
+  tests/unit/copies_test.cpp
   tests/unit/cp1251.cpp)
 # The core and the fake need each other: link them as one group.
 target_link_libraries(unit_tests PRIVATE
-  -Wl,--start-group launcher_core platform_fake -Wl,--end-group
+  copies_core -Wl,--start-group launcher_core platform_fake -Wl,--end-group
   GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30)
 target_compile_definitions(unit_tests PRIVATE
@@ -21,3 +31,9 @@ target_compile_definitions(unit_tests PRIVATE
   LAUNCHER_HOST_C="${LAUNCHER_HOST_C}"
   LAUNCHER_HOST_D="${LAUNCHER_HOST_D}"
   LAUNCHER_HOST_E="${LAUNCHER_HOST_E}")
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME make_copies
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/tools/test_make_copies.py)
+set_tests_properties(make_copies PROPERTIES ENVIRONMENT
+  "MAKE_COPIES=$<TARGET_FILE:make_copies>;LAUNCHER_HOST_A=${LAUNCHER_HOST_A};LAUNCHER_HOST_E=${LAUNCHER_HOST_E}")

@@ -12,9 +12,6 @@
 #include <cstdint>
 
 
-LaunchRecord Launch;
-unsigned WindowsMajorVersion = 0;
-
 void StartClient()
 {
     RunHiddenAndWait("mstsc", "\"" + ConnectionFilePath() + "\"");
