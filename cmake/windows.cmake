@@ -41,6 +41,24 @@ target_link_libraries(launcher PRIVATE launcher_core shfolder shell32 user32)
 target_include_directories(launcher PRIVATE ${CMAKE_BINARY_DIR}/resources)
 target_link_options(launcher PRIVATE ${LAUNCHER_LINK_OPTIONS})
 
+# Optional Authenticode signature: give the certificate and its private key
+# (PEM, or the certificate as DER/SPC) and every build of launcher.exe is
+# signed. A key with a pass phrase reads it from LAUNCHER_SIGN_PASS_FILE.
+set(LAUNCHER_SIGN_CERT "" CACHE FILEPATH "Code-signing certificate for launcher.exe")
+set(LAUNCHER_SIGN_KEY "" CACHE FILEPATH "Private key of the code-signing certificate")
+set(LAUNCHER_SIGN_PASS_FILE "" CACHE FILEPATH "File holding the key's pass phrase, if any")
+if(LAUNCHER_SIGN_CERT OR LAUNCHER_SIGN_KEY)
+  if(NOT EXISTS "${LAUNCHER_SIGN_CERT}" OR NOT EXISTS "${LAUNCHER_SIGN_KEY}")
+    message(FATAL_ERROR "signing needs both LAUNCHER_SIGN_CERT and LAUNCHER_SIGN_KEY as existing files")
+  endif()
+  find_program(OSSLSIGNCODE osslsigncode REQUIRED)
+  add_custom_command(TARGET launcher POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:launcher> -DCERT=${LAUNCHER_SIGN_CERT}
+            -DKEY=${LAUNCHER_SIGN_KEY} -DPASS_FILE=${LAUNCHER_SIGN_PASS_FILE}
+            -DSIGNER=${OSSLSIGNCODE} -P ${CMAKE_SOURCE_DIR}/cmake/sign.cmake
+    COMMENT "Signing launcher.exe")
+endif()
+
 # Stand-ins for cmdkey (a console tool) and mstsc (a GUI program): they
 # record how they were started, so the tests can see it.
 add_executable(standin_cmdkey tests/wine/standin.c)
@@ -59,8 +77,9 @@ set(WINE_TEST_ENV
   "WINE_TEST_PREFIX=${CMAKE_BINARY_DIR}/wine-prefix"
   "LAUNCHER_HOST_A=${LAUNCHER_HOST_A}" "LAUNCHER_HOST_B=${LAUNCHER_HOST_B}"
   "LAUNCHER_HOST_C=${LAUNCHER_HOST_C}" "LAUNCHER_HOST_D=${LAUNCHER_HOST_D}"
-  "LAUNCHER_HOST_E=${LAUNCHER_HOST_E}")
-foreach(area launch_name connection_file launch_sequence)
+  "LAUNCHER_HOST_E=${LAUNCHER_HOST_E}"
+  "MAKE_COPIES=${CMAKE_SOURCE_DIR}/build/native/make_copies")
+foreach(area launch_name connection_file launch_sequence copies)
   add_test(NAME wine_${area}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/wine/test_${area}.py)
   set_tests_properties(wine_${area} PROPERTIES ENVIRONMENT "${WINE_TEST_ENV}"
@@ -93,5 +112,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME exe_reproducible
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_reproducible.py
             ${CMAKE_SOURCE_DIR} $<TARGET_FILE:launcher> ${host_settings})
-  set_tests_properties(exe_reproducible PROPERTIES TIMEOUT 600)
+  add_test(NAME exe_signing
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_signing.py
+            ${CMAKE_SOURCE_DIR})
+  set_tests_properties(exe_reproducible exe_signing PROPERTIES TIMEOUT 600)
 endif()

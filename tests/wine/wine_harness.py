@@ -267,8 +267,9 @@ class WineSession:
 
     def run(self, launch_name, folder="launch", version="win10", hold_ms=0,
             standin_exit=0, path_tools=True, clear_desktop=True, timeout=90,
-            on_window=None):
-        """Runs the launcher copied as folder/launch_name (UTF-8 on disk).
+            on_window=None, source=None):
+        """Runs the launcher (or the file source) copied as folder/launch_name
+        (UTF-8 on disk).
 
         Every visible window is dismissed with Return, unless on_window
         (called with its title) returns False."""
@@ -279,7 +280,7 @@ class WineSession:
         shutil.rmtree(run_dir, ignore_errors=True)
         os.makedirs(run_dir)
         exe = os.path.join(run_dir, launch_name)
-        shutil.copy(self.exe, exe)
+        shutil.copy(source or self.exe, exe)
         log = os.path.join(self.prefix, "drive_c", "standin.log")
         if os.path.exists(log):
             os.unlink(log)
