@@ -172,7 +172,9 @@ class WineSession:
         env = dict(os.environ)
         env.update(WINEPREFIX=self.prefix, WINELOADER=self.loader,
                    LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8", DISPLAY=self.display,
-                   WINEDLLOVERRIDES="mscoree,mshtml=", WINEDEBUG="-all")
+                   # No Mono or Gecko installers, no menu entries in the home folder.
+                   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d",
+                   WINEDEBUG="-all")
         env.update(extra)
         return env
 
