@@ -16,6 +16,7 @@ struct LaunchRecord {
     std::string Port;     /* decimal text, never parsed */
 };
 
+/* Defined in launch_record.cpp. */
 extern LaunchRecord Launch;
 
 /* dwMajorVersion of the running Windows, read once at start-up; 0 when the
