@@ -42,6 +42,8 @@ class ValidLaunchNames(unittest.TestCase):
         ("KALVORA_8$ivanov$secret$ (1).exe", "launch", b"/user:ivanov /pass:secret"),
         ("KALVORA_8$ivanov$secret$x$y.exe", "launch", b"/user:ivanov /pass:secret"),
         ("KALVORA_8$u$p$.exe", "a$b$c$", b"/user:u /pass:p"),
+        # An executable path of 265 characters, beyond MAX_PATH.
+        ("KALVORA_8$u$p$.exe", "/".join(["d" * 60] * 4), b"/user:u /pass:p"),
         ("KALVORA_JV$Пётр$Ёж-2026$.exe", "Загрузки",
          "/user:Пётр /pass:Ёж-2026".encode("cp1251")),
     ]
