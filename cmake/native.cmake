@@ -37,3 +37,14 @@ add_test(NAME make_copies
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/tools/test_make_copies.py)
 set_tests_properties(make_copies PROPERTIES ENVIRONMENT
   "MAKE_COPIES=$<TARGET_FILE:make_copies>;LAUNCHER_HOST_A=${LAUNCHER_HOST_A};LAUNCHER_HOST_E=${LAUNCHER_HOST_E}")
+
+# Fuzz targets, each run briefly as a test; scripts/fuzz.sh runs them longer.
+if(LAUNCHER_FUZZ)
+  foreach(target launch copies)
+    add_executable(fuzz_${target} tests/fuzz/fuzz_${target}.cpp)
+    target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(fuzz_${target} PRIVATE
+      copies_core -Wl,--start-group launcher_core platform_fake -Wl,--end-group)
+    add_test(NAME fuzz_${target} COMMAND fuzz_${target} -max_total_time=15)
+  endforeach()
+endif()

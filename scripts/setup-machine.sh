@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32 wine64 xvfb xdotool x11-utils locales
-          icoutils imagemagick osslsigncode openssl python3)
+          icoutils imagemagick osslsigncode openssl python3
+          clang libclang-rt-14-dev)
 
 need_i386() { ! dpkg --print-foreign-architectures | grep -qx i386; }
 missing=()
