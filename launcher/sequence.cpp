@@ -11,7 +11,6 @@
 
 #include <cstdint>
 
-
 void StartClient()
 {
     RunHiddenAndWait("mstsc", "\"" + ConnectionFilePath() + "\"");
@@ -30,7 +29,7 @@ static std::string Hex8(std::uint32_t value)
 /* MB_OK | MB_ICONHAND | MB_TASKMODAL */
 static const unsigned ReportStyle = 0x2010;
 
-/* What the program shows for an error nothing caught; then it ends with
+/* What the program shows for an error nothing caught, before it ends with
  * exit code 1. */
 static void ReportUnhandledError(const char *errorClass, const std::string &message,
                                  const void *address)

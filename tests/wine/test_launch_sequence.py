@@ -1,17 +1,18 @@
 """The real executable under Wine, end to end: credentials, connection file,
 client, each started hidden and awaited, with the exact command lines."""
 
+import os
 import unittest
 
 from profiles import host
 from wine_harness import INFO_CAPTION, main, session
 
-DESKTOP = b"C:\\users\\root\\Desktop"
 HOLD_MS = 700
 
 
 def quoted_file(caption):
-    return b'"' + DESKTOP + b"\\" + caption.encode("cp1251") + b'.rdp"'
+    return (b'"' + session().desktop_windows_path() + b"\\" + caption.encode("cp1251") +
+            b'.rdp"')
 
 
 class LaunchSequence(unittest.TestCase):
@@ -64,6 +65,20 @@ class LaunchSequence(unittest.TestCase):
                                    "Иванов и пароль секрет".encode("cp1251"))
         self.assertEqual([x.name for x in r.standins], ["mstsc.exe"])
         self.assertIn("КАЛВОРА 8.rdp", r.desktop)
+
+    def test_a_desktop_folder_with_blanks_reaches_the_client_as_one_argument(self):
+        s = session()
+        folder = os.path.join(s.prefix, "drive_c", "Рабочий стол пользователя")
+        os.makedirs(folder, exist_ok=True)
+        s.set_desktop_folder("C:\\Рабочий стол пользователя")
+        try:
+            r = s.run("KALVORA_JV_Free$u$p$.exe")
+        finally:
+            s.set_desktop_folder(None)
+        self.assertEqual(r.exit_code, 0)
+        self.assertEqual(r.standins[-1].parameters,
+                         '"C:\\Рабочий стол пользователя\\КАЛВОРА ЙЖ Онлайн.rdp"'.encode("cp1251"))
+        self.assertEqual(os.listdir(folder), ["КАЛВОРА ЙЖ Онлайн.rdp"])
 
     def test_a_missing_client_still_ends_with_exit_code_0(self):
         r = session().run("KALVORA_LOM_QV$u$p$.exe", path_tools=False)

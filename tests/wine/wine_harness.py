@@ -226,6 +226,13 @@ class WineSession:
         subprocess.run([os.path.join(os.path.dirname(WINE64), "wineserver"), "-w"],
                        env=self.env(), check=False, timeout=120)
 
+    def set_desktop_folder(self, windows_path):
+        """Points the user's desktop at another folder (None: the usual one)."""
+        value = windows_path or "%USERPROFILE%\\Desktop"
+        self._regedit("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+                      "Explorer\\User Shell Folders]\r\n\"Desktop\"=hex(2):%s\r\n" %
+                      ",".join("%02x" % b for b in (value + "\0").encode("utf-16-le")))
+
     def set_windows_version(self, version):
         """Which Windows Wine reports: 'winxp', 'win7', 'win10', ..."""
         if version != self._version:
@@ -239,6 +246,11 @@ class WineSession:
         if not os.path.isdir(os.path.join(users, user)):
             user = [u for u in os.listdir(users) if u != "Public"][0]
         return os.path.join(users, user, "Desktop")
+
+    def desktop_windows_path(self):
+        """The desktop folder as the launcher sees it, in Windows-1251."""
+        user = os.path.basename(os.path.dirname(self.desktop_dir()))
+        return ("C:\\users\\%s\\Desktop" % user).encode("cp1251")
 
     def clear_desktop(self):
         desktop = self.desktop_dir()
