@@ -23,7 +23,7 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/resources/launcher.ico
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icon.py
   COMMENT "Drawing the launcher icon")
 set_source_files_properties(resources/launcher.rc PROPERTIES
-  OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/resources/launcher.ico)
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/resources/launcher.ico;${CMAKE_SOURCE_DIR}/resources/launcher.manifest")
 
 add_executable(launcher
   launcher/main.cpp
@@ -38,7 +38,8 @@ add_executable(launcher
   platform/windows/version.cpp)
 # SHGetFolderPathA from SHFolder.dll, which every Windows from XP on has.
 target_link_libraries(launcher PRIVATE launcher_core shfolder shell32 user32)
-target_include_directories(launcher PRIVATE ${CMAKE_BINARY_DIR}/resources)
+target_include_directories(launcher PRIVATE ${CMAKE_BINARY_DIR}/resources
+  ${CMAKE_SOURCE_DIR}/resources)
 target_link_options(launcher PRIVATE ${LAUNCHER_LINK_OPTIONS})
 
 # Optional Authenticode signature: give the certificate and its private key

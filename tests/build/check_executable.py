@@ -5,7 +5,8 @@
   imports  only Windows' own DLLs, only functions in xp_imports.txt
   size     prints the size; fails above 256 KiB
   resources  icon in eight sizes and the version block, read back with
-           icoutils (wrestool, icotool), all marked language 1049
+           icoutils (wrestool, icotool), all marked language 1049; the
+           manifest that keeps installer detection from asking for elevation
 
 Usage: check_executable.py CHECK launcher.exe
 """
@@ -160,8 +161,13 @@ def check_resources(exe):
     icons = [l for l in lines if l.startswith("--type=3 ")]
     groups = [l for l in lines if l.startswith("--type=14 ")]
     versions = [l for l in lines if l.startswith("--type=16 ")]
-    if (len(icons), len(groups), len(versions)) != (8, 1, 1):
-        fail("want 8 icons, 1 icon group and 1 version block")
+    manifests = [l for l in lines if l.startswith("--type=24 ")]
+    if (len(icons), len(groups), len(versions), len(manifests), len(lines)) != (8, 1, 1, 1, 11):
+        fail("want 8 icons, 1 icon group, 1 version block, 1 manifest and nothing else")
+    manifest = subprocess.run(["wrestool", "-x", "-t", "24", "--raw", exe], check=True,
+                              capture_output=True).stdout
+    if b'<requestedExecutionLevel level="asInvoker"' not in manifest:
+        fail("the manifest must ask to run as the invoking user")
     if not all("--language=1049 " in l for l in icons + groups + versions):
         fail("every resource must be marked language 1049")
 
