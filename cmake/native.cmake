@@ -26,17 +26,13 @@ target_link_libraries(unit_tests PRIVATE
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 30)
 target_compile_definitions(unit_tests PRIVATE
   FIXTURE_DIR="${CMAKE_SOURCE_DIR}/tests/unit/fixtures"
-  LAUNCHER_HOST_A="${LAUNCHER_HOST_A}"
-  LAUNCHER_HOST_B="${LAUNCHER_HOST_B}"
-  LAUNCHER_HOST_C="${LAUNCHER_HOST_C}"
-  LAUNCHER_HOST_D="${LAUNCHER_HOST_D}"
-  LAUNCHER_HOST_E="${LAUNCHER_HOST_E}")
+  ${LAUNCHER_HOST_DEFINITIONS})
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME make_copies
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/tools/test_make_copies.py)
 set_tests_properties(make_copies PROPERTIES ENVIRONMENT
-  "MAKE_COPIES=$<TARGET_FILE:make_copies>;LAUNCHER_HOST_A=${LAUNCHER_HOST_A};LAUNCHER_HOST_E=${LAUNCHER_HOST_E}")
+  "MAKE_COPIES=$<TARGET_FILE:make_copies>;${LAUNCHER_HOST_ENV}")
 
 # Fuzz targets, each run briefly as a test; scripts/fuzz.sh runs them longer.
 if(LAUNCHER_FUZZ)

@@ -76,9 +76,7 @@ set(WINE_TEST_ENV
   "LAUNCHER_EXE=$<TARGET_FILE:launcher>"
   "STANDIN_DIR=${CMAKE_BINARY_DIR}/standins"
   "WINE_TEST_PREFIX=${CMAKE_BINARY_DIR}/wine-prefix"
-  "LAUNCHER_HOST_A=${LAUNCHER_HOST_A}" "LAUNCHER_HOST_B=${LAUNCHER_HOST_B}"
-  "LAUNCHER_HOST_C=${LAUNCHER_HOST_C}" "LAUNCHER_HOST_D=${LAUNCHER_HOST_D}"
-  "LAUNCHER_HOST_E=${LAUNCHER_HOST_E}"
+  ${LAUNCHER_HOST_ENV}
   "MAKE_COPIES=${CMAKE_SOURCE_DIR}/build/native/make_copies")
 foreach(area launch_name connection_file launch_sequence copies)
   add_test(NAME wine_${area}
@@ -106,10 +104,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py
               ${check} $<TARGET_FILE:launcher>)
   endforeach()
-  set(host_settings)
-  foreach(letter A B C D E)
-    list(APPEND host_settings "-DLAUNCHER_HOST_${letter}=${LAUNCHER_HOST_${letter}}")
-  endforeach()
   # A signed build carries a signature the unsigned rebuilds cannot match:
   # then only the two rebuilds are compared.
   if(LAUNCHER_SIGN_CERT)
@@ -119,7 +113,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   endif()
   add_test(NAME exe_reproducible
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_reproducible.py
-            ${CMAKE_SOURCE_DIR} ${compared_exe} ${host_settings})
+            ${CMAKE_SOURCE_DIR} ${compared_exe} ${LAUNCHER_HOST_SETTINGS})
   add_test(NAME exe_signing
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_signing.py
             ${CMAKE_SOURCE_DIR})

@@ -3,24 +3,22 @@ the report that ends a launch whose file cannot be written."""
 
 import os
 import re
-import struct
+import sys
 import unittest
 
 from profiles import PROFILES, expected_file, host
 from wine_harness import main, session
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "build"))
+from check_executable import PE  # noqa: E402
+
 
 def text_section(exe):
     """(start, end) of the executable's code as offsets from its load
     address."""
-    data = open(exe, "rb").read()
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
-    table = pe + 24 + optional_size
-    for i in range(sections):
-        name, vsize, rva = struct.unpack_from("<8sII", data, table + 40 * i)
-        if name.rstrip(b"\0") == b".text":
-            return rva, rva + vsize
+    for name, rva, size, _ in PE(exe).sections:
+        if name == b".text":
+            return rva, rva + size
     raise AssertionError("no .text section")
 
 

@@ -18,7 +18,7 @@ import sys
 import tempfile
 import time
 import unittest
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 
 SKIP = 77  # CTest's skip code for a machine that cannot run the executable
 
@@ -87,7 +87,6 @@ class RunResult:
     desktop: dict             # file name (UTF-8) -> bytes
     started_ms: int
     ended_ms: int
-    relay: str = field(repr=False, default="")
 
 
 def decode_relay_string(s):
@@ -343,7 +342,7 @@ class WineSession:
             path = os.path.join(self.desktop_dir(), name)
             desktop[name] = open(path, "rb").read() if os.path.isfile(path) else None
         return RunResult(proc.returncode, parse_boxes(relay), titles, standins,
-                         desktop, started, ended, relay)
+                         desktop, started, ended)
 
 
 _session = None
